@@ -1,0 +1,634 @@
+#include "platform/data/DataSet.h"
+
+#include "platform/data/UpdateSql.h"
+
+#include <cmath>
+
+namespace zelt::data {
+
+// ------------------------------------------------------------ conversions
+
+QString variantToString(const QVariant& v) {
+    if (v.isNull())
+        return {};
+    switch (v.typeId()) {
+    case QMetaType::Double:
+        return QString::number(v.toDouble(), 'g', 15);
+    case QMetaType::QDate:
+        return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+    case QMetaType::QDateTime: {
+        const QDateTime dt = v.toDateTime();
+        if (dt.time() == QTime(0, 0))
+            return dt.date().toString(QStringLiteral("dd/MM/yyyy"));
+        return dt.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    }
+    default:
+        return v.toString();
+    }
+}
+
+double variantToFloat(const QVariant& v) {
+    if (v.isNull())
+        return 0.0;
+    if (v.typeId() == QMetaType::QString) {
+        const QString s = v.toString().trimmed();
+        if (s.isEmpty())
+            return 0.0;
+        bool ok = false;
+        const double d = s.toDouble(&ok);
+        if (!ok)
+            throw DatabaseError(QStringLiteral("'%1' is not a valid floating point value").arg(s));
+        return d;
+    }
+    return v.toDouble();
+}
+
+QVariant coerceValue(const QVariant& v, ValueKind kind) {
+    if (v.isNull() || kind == ValueKind::Raw)
+        return v.isNull() ? QVariant() : v;
+    const bool text = v.typeId() == QMetaType::QString;
+    switch (kind) {
+    case ValueKind::Int:
+        if (text) {
+            const QString s = v.toString().trimmed();
+            if (s.isEmpty())
+                return {};
+            bool ok = false;
+            const qlonglong n = s.toLongLong(&ok);
+            if (!ok)
+                throw DatabaseError(QStringLiteral("'%1' is not a valid integer value").arg(s));
+            return Dialect::fromDb(n, ValueKind::Int);
+        }
+        if (v.typeId() == QMetaType::Double)
+            return Dialect::fromDb(qlonglong(std::llround(v.toDouble())), ValueKind::Int);
+        return Dialect::fromDb(v, ValueKind::Int);
+    case ValueKind::Float:
+        if (text && v.toString().trimmed().isEmpty())
+            return {};
+        return variantToFloat(v);
+    case ValueKind::Date:
+    case ValueKind::DateTime:
+        if (text) {
+            const QString s = v.toString().trimmed();
+            if (s.isEmpty())
+                return {};
+            QVariant d = Dialect::fromDb(s, kind);
+            if (!d.isValid() ||
+                (kind == ValueKind::Date ? !d.toDate().isValid() : !d.toDateTime().isValid())) {
+                const QDate local = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
+                if (!local.isValid())
+                    throw DatabaseError(QStringLiteral("'%1' is not a valid date").arg(s));
+                d = kind == ValueKind::Date ? QVariant(local) : QVariant(QDateTime(local, QTime(0, 0)));
+            }
+            return d;
+        }
+        return Dialect::fromDb(v, kind);
+    default:
+        return Dialect::fromDb(v, kind);
+    }
+}
+
+bool sameValue(const QVariant& a, const QVariant& b) {
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    if (a.typeId() == QMetaType::QString && b.typeId() == QMetaType::QString)
+        return a.toString() == b.toString();
+    if (a.typeId() == b.typeId())
+        return a == b;
+    const bool numA = a.canConvert<double>() && a.typeId() != QMetaType::QString;
+    const bool numB = b.canConvert<double>() && b.typeId() != QMetaType::QString;
+    if (numA && numB)
+        return a.toDouble() == b.toDouble();
+    return a.toString() == b.toString();
+}
+
+// ------------------------------------------------------------------ Field
+
+const QString& Field::name() const {
+    return ds_->fields_[index_].name;
+}
+ValueKind Field::kind() const {
+    return ds_->fields_[index_].kind;
+}
+
+QVariant Field::value() const {
+    ds_->requireActive();
+    if (ds_->current_ < 0)
+        return {};
+    return ds_->rows_[ds_->current_].values[index_];
+}
+
+QVariant Field::oldValue() const {
+    if (ds_->current_ < 0)
+        return {};
+    return ds_->oldCell(ds_->current_, index_);
+}
+
+bool Field::isNull() const {
+    return value().isNull();
+}
+QString Field::asString() const {
+    return variantToString(value());
+}
+
+int Field::asInteger() const {
+    const qint64 n = asLargeInt();
+    if (n < INT_MIN || n > INT_MAX)
+        throw DatabaseError(QStringLiteral("'%1' is not a valid integer value").arg(n));
+    return int(n);
+}
+
+qint64 Field::asLargeInt() const {
+    const QVariant v = value();
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::Double)
+        return qint64(std::llround(v.toDouble()));
+    bool ok = false;
+    const qint64 n = v.toString().trimmed().toLongLong(&ok);
+    if (!ok) {
+        if (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty())
+            return 0;
+        throw DatabaseError(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
+    }
+    return n;
+}
+
+double Field::asFloat() const {
+    return variantToFloat(value());
+}
+
+QDate Field::asDate() const {
+    const QVariant v = value();
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate();
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().date();
+    const QString s = v.toString().trimmed();
+    QDate d = QDate::fromString(s.left(10), QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid())
+        d = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
+    if (!d.isValid())
+        throw DatabaseError(QStringLiteral("'%1' is not a valid date").arg(s));
+    return d;
+}
+
+QDateTime Field::asDateTime() const {
+    const QVariant v = value();
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime();
+    if (v.typeId() == QMetaType::QDate)
+        return QDateTime(v.toDate(), QTime(0, 0));
+    const QVariant dt = Dialect::fromDb(v, ValueKind::DateTime);
+    if (!dt.toDateTime().isValid())
+        throw DatabaseError(QStringLiteral("'%1' is not a valid date and time").arg(v.toString()));
+    return dt.toDateTime();
+}
+
+void Field::setValue(const QVariant& value) const {
+    ds_->requireActive();
+    if (ds_->state_ != DataSetState::Edit && ds_->state_ != DataSetState::Insert)
+        throw DatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    QVariant& cell = ds_->rows_[ds_->current_].values[index_];
+    const QVariant v = coerceValue(value, ds_->fields_[index_].kind);
+    if (sameValue(cell, v) && cell.isNull() == v.isNull())
+        return;
+    cell = v;
+    ds_->fieldChanged(index_);
+}
+
+// ---------------------------------------------------------------- DataSet
+
+DataSet::DataSet(const QString& name, QObject* parent)
+    : QObject(parent) {
+    setObjectName(name);
+}
+
+DataSet::~DataSet() = default;
+
+int DataSet::fieldIndex(const QString& name) const {
+    for (int i = 0; i < fields_.size(); ++i)
+        if (fields_[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+Field DataSet::field(const QString& name) {
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw DatabaseError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), name));
+    return Field(this, i);
+}
+
+QVariant DataSet::value(const QString& name) const {
+    return const_cast<DataSet*>(this)->field(name).value();
+}
+void DataSet::setValue(const QString& name, const QVariant& v) {
+    field(name).setValue(v);
+}
+
+void DataSet::requireActive() const {
+    if (state_ == DataSetState::Inactive)
+        throw DatabaseError(
+            QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
+}
+
+void DataSet::setState(DataSetState s) {
+    if (state_ == s)
+        return;
+    state_ = s;
+    emit stateChanged();
+}
+
+void DataSet::setFields(QVector<FieldDef> fields) {
+    emit aboutToReset();
+    fields_ = std::move(fields);
+    emit structureChanged();
+    emit rowsReset();
+}
+
+void DataSet::setContent(QVector<FieldDef> fields, QVector<Row> rows) {
+    emit aboutToReset();
+    const bool changed =
+        fields.size() != fields_.size() ||
+        !std::equal(fields.begin(), fields.end(), fields_.begin(), [](const FieldDef& a, const FieldDef& b) {
+            return a.name == b.name && a.kind == b.kind;
+        });
+    fields_ = std::move(fields);
+    rows_ = std::move(rows);
+    deleted_.clear();
+    current_ = rows_.isEmpty() ? -1 : 0;
+    bof_ = true;
+    eof_ = rows_.isEmpty();
+    if (changed)
+        emit structureChanged();
+    emit rowsReset();
+}
+
+void DataSet::setRows(QVector<Row> rows) {
+    emit aboutToReset();
+    rows_ = std::move(rows);
+    deleted_.clear();
+    current_ = rows_.isEmpty() ? -1 : 0;
+    bof_ = true;
+    eof_ = rows_.isEmpty();
+    emit rowsReset();
+}
+
+void DataSet::activate() {
+    state_ = DataSetState::Inactive;
+    setState(DataSetState::Browse);
+    if (afterOpen)
+        afterOpen(*this);
+    emit currentChanged(current_);
+    if (afterScroll)
+        afterScroll(*this);
+}
+
+void DataSet::close() {
+    if (state_ == DataSetState::Inactive)
+        return;
+    emit aboutToReset();
+    rows_.clear();
+    deleted_.clear();
+    current_ = -1;
+    bof_ = eof_ = true;
+    setState(DataSetState::Inactive);
+    emit rowsReset();
+    if (afterClose)
+        afterClose(*this);
+}
+
+void DataSet::enableControls() {
+    if (controlsDisabled_ > 0 && --controlsDisabled_ == 0) {
+        emit aboutToReset();
+        emit rowsReset();
+    }
+}
+
+void DataSet::moveTo(int row) {
+    requireActive();
+    checkBrowseOrPost();
+    if (rows_.isEmpty()) {
+        current_ = -1;
+        bof_ = eof_ = true;
+        return;
+    }
+    const int target = qBound(0, row, int(rows_.size()) - 1);
+    bof_ = eof_ = false;
+    if (target == current_)
+        return;
+    current_ = target;
+    emit currentChanged(current_);
+    if (afterScroll)
+        afterScroll(*this);
+}
+
+void DataSet::setRecNo(int row) {
+    moveTo(row);
+}
+
+void DataSet::first() {
+    moveTo(0);
+    bof_ = true;
+    eof_ = rows_.isEmpty();
+}
+
+void DataSet::last() {
+    moveTo(int(rows_.size()) - 1);
+    eof_ = true;
+    bof_ = rows_.isEmpty();
+}
+
+void DataSet::next() {
+    if (current_ >= rows_.size() - 1) {
+        checkBrowseOrPost();
+        eof_ = true;
+        return;
+    }
+    moveTo(current_ + 1);
+    bof_ = false;
+}
+
+void DataSet::prior() {
+    if (current_ <= 0) {
+        checkBrowseOrPost();
+        bof_ = true;
+        return;
+    }
+    moveTo(current_ - 1);
+    eof_ = false;
+}
+
+bool DataSet::locate(const QString& fieldName, const QVariant& value) {
+    const int col = field(fieldName).index();
+    for (int r = 0; r < rows_.size(); ++r) {
+        const QVariant& v = rows_[r].values[col];
+        const bool equal =
+            (v.typeId() == QMetaType::QString || value.typeId() == QMetaType::QString)
+                ? !v.isNull() && v.toString().compare(value.toString(), Qt::CaseInsensitive) == 0
+                : sameValue(v, value);
+        if (equal) {
+            moveTo(r);
+            bof_ = eof_ = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+DataSet::Row& DataSet::currentRow() {
+    return rows_[current_];
+}
+
+void DataSet::edit() {
+    requireActive();
+    if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
+        return;
+    if (rows_.isEmpty()) {
+        append();
+        return;
+    }
+    if (beforeEdit)
+        beforeEdit(*this);
+    editBackup_ = currentRow();
+    setState(DataSetState::Edit);
+    if (afterEdit)
+        afterEdit(*this);
+}
+
+void DataSet::startInsert(int at) {
+    requireActive();
+    checkBrowseOrPost();
+    if (beforeInsert)
+        beforeInsert(*this);
+    Row row;
+    row.values.resize(fields_.size());
+    row.status = UpdateStatus::Inserted;
+    at = qBound(0, at, int(rows_.size()));
+    emit rowAboutToBeInserted(at);
+    rows_.insert(at, row);
+    insertedAt_ = at;
+    current_ = at;
+    bof_ = eof_ = false;
+    emit rowInserted(at);
+    state_ = DataSetState::Insert;
+    emit stateChanged();
+    emit currentChanged(current_);
+    if (onNewRecord)
+        onNewRecord(*this);
+    if (afterInsert)
+        afterInsert(*this);
+}
+
+void DataSet::insert() {
+    startInsert(current_ < 0 ? 0 : current_);
+}
+void DataSet::append() {
+    startInsert(int(rows_.size()));
+}
+
+void DataSet::post() {
+    requireActive();
+    if (state_ != DataSetState::Edit && state_ != DataSetState::Insert)
+        return;
+    if (beforePost)
+        beforePost(*this);
+    Row& row = currentRow();
+    if (state_ == DataSetState::Edit && row.status == UpdateStatus::Unmodified) {
+        if (row.values != editBackup_.values) {
+            row.old = editBackup_.values;
+            row.status = UpdateStatus::Modified;
+        }
+    }
+    const DataSetState was = state_;
+    if (!cachedUpdates_ && updateObject_) {
+        // A live data set writes each posted row at once.
+        const UpdateStatus st = row.status;
+        if (st != UpdateStatus::Unmodified)
+            applyRow(row, st);
+        row.status = UpdateStatus::Unmodified;
+        row.old.clear();
+    }
+    Q_UNUSED(was);
+    insertedAt_ = -1;
+    editBackup_ = Row();
+    setState(DataSetState::Browse);
+    emit rowChanged(current_);
+    if (afterPost)
+        afterPost(*this);
+}
+
+void DataSet::cancel() {
+    if (state_ == DataSetState::Insert) {
+        const int at = insertedAt_ >= 0 ? insertedAt_ : current_;
+        emit rowAboutToBeRemoved(at);
+        rows_.remove(at);
+        insertedAt_ = -1;
+        setState(DataSetState::Browse);
+        emit rowRemoved(at);
+        current_ = rows_.isEmpty() ? -1 : qMin(at, int(rows_.size()) - 1);
+        eof_ = bof_ = rows_.isEmpty();
+        emit currentChanged(current_);
+    } else if (state_ == DataSetState::Edit) {
+        currentRow() = editBackup_;
+        editBackup_ = Row();
+        setState(DataSetState::Browse);
+        emit rowChanged(current_);
+    } else {
+        return;
+    }
+    if (afterCancel)
+        afterCancel(*this);
+}
+
+void DataSet::remove() {
+    requireActive();
+    if (state_ == DataSetState::Insert) {
+        cancel();
+        return;
+    }
+    if (state_ == DataSetState::Edit)
+        cancel();
+    if (rows_.isEmpty())
+        throw DatabaseError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    if (beforeDelete)
+        beforeDelete(*this);
+    Row row = rows_[current_];
+    if (row.status != UpdateStatus::Inserted) {
+        if (!cachedUpdates_ && updateObject_)
+            applyRow(row, UpdateStatus::Deleted);
+        else if (cachedUpdates_) {
+            if (row.old.isEmpty())
+                row.old = row.values;
+            row.status = UpdateStatus::Deleted;
+            deleted_.push_back(row);
+        }
+    }
+    const int at = current_;
+    emit rowAboutToBeRemoved(at);
+    rows_.remove(at);
+    emit rowRemoved(at);
+    current_ = rows_.isEmpty() ? -1 : qMin(at, int(rows_.size()) - 1);
+    eof_ = rows_.isEmpty() || at >= rows_.size();
+    bof_ = rows_.isEmpty();
+    emit currentChanged(current_);
+    if (afterDelete)
+        afterDelete(*this);
+    if (afterScroll)
+        afterScroll(*this);
+}
+
+void DataSet::checkBrowseOrPost() {
+    if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
+        post();
+}
+
+void DataSet::fieldChanged(int column) {
+    emit rowChanged(current_);
+    if (onFieldChange)
+        onFieldChange(*this, Field(this, column));
+}
+
+QVariant DataSet::oldCell(int row, int column) const {
+    const Row& r = rows_[row];
+    if (!r.old.isEmpty())
+        return r.old[column];
+    if (r.status == UpdateStatus::Inserted)
+        return {};
+    if (state_ == DataSetState::Edit && row == current_ && !editBackup_.values.isEmpty())
+        return editBackup_.values[column];
+    return r.values[column];
+}
+
+void DataSet::setCell(int row, int column, const QVariant& value) {
+    if (row != current_)
+        moveTo(row);
+    edit();
+    Field(this, column).setValue(value);
+}
+
+bool DataSet::updatesPending() const {
+    if (!deleted_.isEmpty())
+        return true;
+    for (const Row& r : rows_)
+        if (r.status != UpdateStatus::Unmodified)
+            return true;
+    return false;
+}
+
+UpdateStatus DataSet::updateStatus() const {
+    if (current_ < 0)
+        return UpdateStatus::Unmodified;
+    return rows_[current_].status;
+}
+
+void DataSet::applyRow(const Row& row, UpdateStatus status) {
+    if (!updateObject_)
+        throw DatabaseError(QStringLiteral("%1: no update object to write the changes").arg(objectName()));
+    QVector<QVariant> old = row.old.isEmpty() ? row.values : row.old;
+    updateObject_->apply(status, fields_, row.values, old);
+}
+
+void DataSet::applyUpdates() {
+    requireActive();
+    checkBrowseOrPost();
+    if (!updatesPending())
+        return;
+    if (!updateObject_)
+        throw DatabaseError(QStringLiteral("%1: no update object to write the changes").arg(objectName()));
+    updateObject_->beginApply();
+    struct End {
+        UpdateSql* u;
+        ~End() { u->endApply(); }
+    } end{updateObject_};
+    for (const Row& r : deleted_)
+        applyRow(r, UpdateStatus::Deleted);
+    for (const Row& r : rows_)
+        if (r.status != UpdateStatus::Unmodified)
+            applyRow(r, r.status);
+}
+
+void DataSet::commitUpdates() {
+    deleted_.clear();
+    for (Row& r : rows_) {
+        r.status = UpdateStatus::Unmodified;
+        r.old.clear();
+    }
+}
+
+void DataSet::cancelUpdates() {
+    if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
+        cancel();
+    QVector<Row> kept;
+    kept.reserve(rows_.size() + deleted_.size());
+    for (Row& r : rows_) {
+        if (r.status == UpdateStatus::Inserted)
+            continue;
+        if (r.status == UpdateStatus::Modified)
+            r.values = r.old;
+        r.old.clear();
+        r.status = UpdateStatus::Unmodified;
+        kept.push_back(std::move(r));
+    }
+    for (Row& r : deleted_) {
+        r.values = r.old;
+        r.old.clear();
+        r.status = UpdateStatus::Unmodified;
+        kept.push_back(std::move(r));
+    }
+    deleted_.clear();
+    emit aboutToReset();
+    rows_ = std::move(kept);
+    current_ = rows_.isEmpty() ? -1 : 0;
+    bof_ = true;
+    eof_ = rows_.isEmpty();
+    emit rowsReset();
+    emit currentChanged(current_);
+}
+
+} // namespace zelt::data
