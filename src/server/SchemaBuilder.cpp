@@ -1,9 +1,11 @@
 #include "server/SchemaBuilder.h"
 
 #include "platform/data/Database.h"
+#include "platform/data/Query.h"
 #include "server/Views.h"
 
 #include <QDateTime>
+#include <QSet>
 
 namespace zelt::server {
 
@@ -103,15 +105,28 @@ int upgradeSchema(data::Database& db, DatabaseKind kind) {
             if (db.hasTable(name(v.name)))
                 db.execute(QStringLiteral("DROP VIEW IF EXISTS ") + name(v.name));
 
+    // The catalogue read once: TABLE and TABLE.COLUMN, trimmed, upper-cased.
+    QSet<QString> present;
+    {
+        data::Query catalogue(&db);
+        catalogue.setSql(db.dialect().allColumnsSql());
+        catalogue.open();
+        for (int r = 0; r < catalogue.recordCount(); ++r) {
+            const QString table = catalogue.cell(r, 0).toString().trimmed().toUpper();
+            present.insert(table);
+            present.insert(table + QLatin1Char('.') + catalogue.cell(r, 1).toString().trimmed().toUpper());
+        }
+    }
     for (const TableDef& t : tablesOf(kind)) {
-        if (!db.hasTable(name(t.name))) {
+        const QString table = name(t.name).trimmed().toUpper();
+        if (!present.contains(table)) {
             for (const QString& sql : createTableSql(db.dialect(), t))
                 db.execute(sql);
             ++changes;
             continue;
         }
         for (const ColumnDef& c : t.columns) {
-            if (db.hasColumn(name(t.name), name(c.name)))
+            if (present.contains(table + QLatin1Char('.') + name(c.name).trimmed().toUpper()))
                 continue;
             db.execute(QStringLiteral("ALTER TABLE %1 ADD %2")
                            .arg(name(t.name), columnSql(db.dialect(), t, c, false)));

@@ -2,6 +2,7 @@
 
 #include "platform/data/UpdateSql.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zelt::data {
@@ -446,10 +447,11 @@ void DataSet::post() {
         }
     }
     const DataSetState was = state_;
-    if (!cachedUpdates_ && updateObject_) {
-        // A live data set writes each posted row at once.
+    if (!cachedUpdates_) {
+        // A live data set writes each posted row at once; without an update
+        // object (a memory table) the posted row simply is the row.
         const UpdateStatus st = row.status;
-        if (st != UpdateStatus::Unmodified)
+        if (updateObject_ && st != UpdateStatus::Unmodified)
             applyRow(row, st);
         row.status = UpdateStatus::Unmodified;
         row.old.clear();
@@ -506,6 +508,9 @@ void DataSet::remove() {
             if (row.old.isEmpty())
                 row.old = row.values;
             row.status = UpdateStatus::Deleted;
+            row.deletedAt = int(std::count_if(rows_.cbegin(), rows_.cbegin() + current_, [](const Row& r) {
+                return r.status != UpdateStatus::Inserted;
+            }));
             deleted_.push_back(row);
         }
     }
@@ -604,6 +609,7 @@ void DataSet::commitUpdates() {
 void DataSet::cancelUpdates() {
     if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
         cancel();
+    emit aboutToReset();
     QVector<Row> kept;
     kept.reserve(rows_.size() + deleted_.size());
     for (Row& r : rows_) {
@@ -615,14 +621,18 @@ void DataSet::cancelUpdates() {
         r.status = UpdateStatus::Unmodified;
         kept.push_back(std::move(r));
     }
-    for (Row& r : deleted_) {
+    // Undone in reverse order, each deleted row goes back to the place it
+    // had among the read rows when it was deleted: the rows as read.
+    for (auto it = deleted_.rbegin(); it != deleted_.rend(); ++it) {
+        Row r = std::move(*it);
         r.values = r.old;
         r.old.clear();
         r.status = UpdateStatus::Unmodified;
-        kept.push_back(std::move(r));
+        const int at = r.deletedAt < 0 ? int(kept.size()) : qMin(r.deletedAt, int(kept.size()));
+        r.deletedAt = -1;
+        kept.insert(at, std::move(r));
     }
     deleted_.clear();
-    emit aboutToReset();
     rows_ = std::move(kept);
     current_ = rows_.isEmpty() ? -1 : 0;
     bof_ = true;

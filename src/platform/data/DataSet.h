@@ -151,6 +151,7 @@ protected:
         QVector<QVariant> values;
         QVector<QVariant> old; // the values as read, kept from the first change on
         UpdateStatus status = UpdateStatus::Unmodified;
+        int deletedAt = -1; // a deleted row: its place among the read rows then
     };
 
     void setFields(QVector<FieldDef> fields);

@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -21,6 +22,15 @@ void checkName(const QString& name) {
     static const QRegularExpression ok(QStringLiteral("^[A-Za-z0-9_]{1,63}$"));
     if (!ok.match(name.trimmed()).hasMatch())
         throw DatabaseError(QStringLiteral("Invalid database name '%1'").arg(name));
+}
+
+// Every database file begins with this text; its header is 100 bytes long.
+bool hasSqliteHeader(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return true; // unreadable: the driver says why
+    const QByteArray head = f.read(100);
+    return head.size() == 100 && head.startsWith(QByteArrayLiteral("SQLite format 3\0"));
 }
 
 // PostgreSQL folds unquoted names to lower case; database names are
@@ -104,6 +114,13 @@ void Database::open() {
         if (!QFileInfo::exists(file))
             throw DatabaseError(
                 QStringLiteral("Database '%1' does not exist (no file %2)").arg(databaseName_, file));
+        // SQLite takes an empty file for an empty database and would write
+        // a new one over it: a file without the header of a database is
+        // refused before the engine sees it.
+        if (!hasSqliteHeader(file))
+            throw DatabaseError(
+                QStringLiteral("The database file %1 is damaged or not a database: no database header")
+                    .arg(file));
         db = QSqlDatabase::addDatabase(dialect_->driverName(), connectionName_);
         db.setDatabaseName(file);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
@@ -163,11 +180,20 @@ void Database::startTransaction() {
     if (!q.exec(dialect_->beginSql()))
         throw DatabaseError(dialect_->translateError(q.lastError()), dialect_->beginSql());
     inTransaction_ = true;
+    failedInTransaction_ = false;
 }
 
 void Database::commit() {
     if (!inTransaction_)
         throw DatabaseError(QStringLiteral("No transaction is active on %1").arg(alias_));
+    if (failedInTransaction_ && dialect_->failureAbortsTransaction()) {
+        // The server would answer COMMIT with a silent rollback: say so.
+        rollback();
+        throw DatabaseError(
+            QStringLiteral("The transaction on %1 was rolled back because a statement in it failed; "
+                           "nothing of it was saved.")
+                .arg(alias_));
+    }
     QSqlQuery q(connection());
     if (!q.exec(QStringLiteral("COMMIT")))
         throw DatabaseError(dialect_->translateError(q.lastError()), QStringLiteral("COMMIT"));

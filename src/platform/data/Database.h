@@ -42,6 +42,8 @@ public:
     void commit();
     void rollback();
     bool inTransaction() const { return inTransaction_; }
+    // Told by every statement that fails on this connection.
+    void noteStatementFailed() { failedInTransaction_ = inTransaction_; }
 
     // Runs one statement with named parameters; the number of rows changed.
     int execute(const QString& sql, const ParamList& params = {});
@@ -70,6 +72,7 @@ private:
     QString databaseName_;
     std::unique_ptr<Dialect> dialect_;
     bool inTransaction_ = false;
+    bool failedInTransaction_ = false;
 };
 
 // A transaction for one scope: started in the constructor, rolled back in the

@@ -112,6 +112,7 @@ public:
         // timeout instead of one failing when it upgrades a read lock.
         return QStringLiteral("BEGIN IMMEDIATE");
     }
+    bool failureAbortsTransaction() const override { return false; }
     QString lastIdentitySql() const override {
         return QStringLiteral(
             "SELECT CASE WHEN last_insert_rowid() = 0 THEN NULL ELSE last_insert_rowid() END");
@@ -121,6 +122,10 @@ public:
             "SELECT 1 FROM sqlite_master m JOIN pragma_table_info(m.name) c "
             "WHERE m.type IN ('table','view') AND UPPER(TRIM(m.name)) = UPPER(TRIM(:TableName)) "
             "AND UPPER(TRIM(c.name)) = UPPER(TRIM(:ColumnName))");
+    }
+    QString allColumnsSql() const override {
+        return QStringLiteral("SELECT m.name, c.name FROM sqlite_master m JOIN pragma_table_info(m.name) c "
+                              "WHERE m.type IN ('table','view')");
     }
     QString tableExistsSql() const override {
         return QStringLiteral("SELECT 1 FROM sqlite_master WHERE type IN ('table','view') "
@@ -253,12 +258,17 @@ public:
         };
     }
     QString beginSql() const override { return QStringLiteral("BEGIN"); }
+    bool failureAbortsTransaction() const override { return true; }
     QString lastIdentitySql() const override { return QStringLiteral("SELECT zelt_lastval()"); }
     QString columnExistsSql() const override {
         return QStringLiteral(
             "SELECT 1 FROM information_schema.columns WHERE table_schema = current_schema() "
             "AND UPPER(TRIM(table_name)) = UPPER(TRIM(:TableName)) "
             "AND UPPER(TRIM(column_name)) = UPPER(TRIM(:ColumnName))");
+    }
+    QString allColumnsSql() const override {
+        return QStringLiteral("SELECT table_name, column_name FROM information_schema.columns "
+                              "WHERE table_schema = current_schema()");
     }
     QString tableExistsSql() const override {
         return QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = current_schema() "

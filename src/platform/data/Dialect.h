@@ -36,12 +36,17 @@ public:
     virtual QStringList setupSql() const = 0;
 
     virtual QString beginSql() const = 0;
+    // True when a failed statement leaves the open transaction unusable (it
+    // can then only be rolled back, whatever COMMIT answers).
+    virtual bool failureAbortsTransaction() const = 0;
     // One row, one column: the identity most recently generated on the
     // connection, null when none.
     virtual QString lastIdentitySql() const = 0;
     // Parameters :TableName, :ColumnName; a row when the column exists. Names
     // are compared trimmed and upper-cased.
     virtual QString columnExistsSql() const = 0;
+    // Every column of every table and view: rows of (table name, column name).
+    virtual QString allColumnsSql() const = 0;
     // Parameter :TableName; a row when the table or view exists.
     virtual QString tableExistsSql() const = 0;
 

@@ -6,8 +6,9 @@ namespace {
 bool isNameStart(QChar c) {
     return c.isLetter() || c == QLatin1Char('_');
 }
+// Thai vowel and tone marks are combining marks: part of the name they follow.
 bool isNameChar(QChar c) {
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
+    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
 }
 } // namespace
 

@@ -26,8 +26,10 @@ Statement::Statement(Database& db, const QString& sql)
         direct_ = parsed.positional;
         return;
     }
-    if (!query_.prepare(parsed.positional))
+    if (!query_.prepare(parsed.positional)) {
+        db_.noteStatementFailed();
         throw DatabaseError(db_.dialect().translateError(query_.lastError()), sql_);
+    }
 }
 
 void Statement::bind(const std::function<QVariant(const QString&)>& valueOf) {
@@ -41,8 +43,10 @@ void Statement::bind(const ParamList& params) {
 }
 
 void Statement::exec() {
-    if (!(direct_.isEmpty() ? query_.exec() : query_.exec(direct_)))
+    if (!(direct_.isEmpty() ? query_.exec() : query_.exec(direct_))) {
+        db_.noteStatementFailed();
         throw DatabaseError(db_.dialect().translateError(query_.lastError()), sql_);
+    }
     columns_.clear();
     kinds_.clear();
     if (!query_.isSelect())

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QMutex>
 
+#include <deque>
+
 namespace zelt::data {
 
 namespace {
@@ -15,7 +17,11 @@ QString bare(const QString& name) {
 
 struct Registry {
     QMutex mutex;
-    QHash<QString, Procedure> procedures; // upper-cased names
+    // findProcedure hands out pointers that are used after the lock is
+    // released: entries never move (a hash moves its values as it grows) and
+    // are never destroyed (registering a name again adds a new entry).
+    std::deque<Procedure> store;
+    QHash<QString, const Procedure*> procedures; // upper-cased names
 };
 Registry& registry() {
     static Registry r;
@@ -26,14 +32,15 @@ Registry& registry() {
 void registerProcedure(const QString& name, Procedure procedure) {
     Registry& r = registry();
     QMutexLocker lock(&r.mutex);
-    r.procedures.insert(bare(name).toUpper(), std::move(procedure));
+    r.store.push_back(std::move(procedure));
+    r.procedures.insert(bare(name).toUpper(), &r.store.back());
 }
 
 const Procedure* findProcedure(const QString& name) {
     Registry& r = registry();
     QMutexLocker lock(&r.mutex);
     const auto it = r.procedures.constFind(bare(name).toUpper());
-    return it == r.procedures.constEnd() ? nullptr : &it.value();
+    return it == r.procedures.constEnd() ? nullptr : it.value();
 }
 
 StoredProc::StoredProc(Database* db, const QString& procName, const QString& name, QObject* parent)
