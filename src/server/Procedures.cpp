@@ -99,7 +99,7 @@ void printDocData(Database& db, ParamList& p) {
 // ---------------------------------------------------- configuration database
 
 // MENUCAPTION(@MENUID, @USERID) -> the menu entry's caption, the user's code,
-// the four rights as "Y" or "N", and the user's salesman.
+// the four rights as stored (empty when none), and the user's salesman.
 void menuCaption(Database& db, ParamList& p) {
     const ParamList ids{{s("MenuId"), in(p, "MENUID")}, {s("UserId"), in(p, "USERID")}};
     data::Query q(&db);
@@ -110,9 +110,8 @@ void menuCaption(Database& db, ParamList& p) {
     q.setParam(s("UserId"), ids.value(s("UserId")));
     q.open();
     const bool found = !q.isEmpty();
-    auto flag = [&](const char* f) {
-        return found && q.field(s(f)).asString().trimmed().toUpper() == QLatin1String("Y") ? s("Y") : s("N");
-    };
+    // The rights as stored: the caller grants a right only for "Y" exactly.
+    auto flag = [&](const char* f) { return found ? q.field(s(f)).asString().trimmed() : QString(); };
     QString caption = found ? q.field(s("Caption")).asString() : QString();
     if (!found)
         caption = db.scalar(s("SELECT Caption FROM Menu WHERE Id = :MenuId"),

@@ -111,12 +111,12 @@ TEST(ConfigDatabase, MenuCaptionGivesRightsOfTheUserForTheEntry) {
         int menu, user;
         const char* caption;
         const char* code;
-        const char* rights; // access, add, modify, delete
+        const char* rights; // access, add, modify, delete, joined
     } cases[] = {
-        {6, 1, "สั่งซื้อจากต่างประเทศ", "SOMCHAI", "YYNN"},
-        {6, 2, "สั่งซื้อจากต่างประเทศ", "JOHN", "NNNN"}, // no rights row: nothing allowed
-        {6, 9, "สั่งซื้อจากต่างประเทศ", "", "NNNN"},     // unknown user
-        {7, 1, "", "SOMCHAI", "NNNN"},              // unknown menu entry
+        {6, 1, "สั่งซื้อจากต่างประเทศ", "SOMCHAI", "YyN"}, // as stored: only "Y" grants
+        {6, 2, "สั่งซื้อจากต่างประเทศ", "JOHN", ""},       // no rights row: nothing
+        {6, 9, "สั่งซื้อจากต่างประเทศ", "", ""},           // unknown user
+        {7, 1, "", "SOMCHAI", ""},                    // unknown menu entry
     };
     for (const Case& c : cases) {
         data::StoredProc sp(&db, QStringLiteral("MENUCAPTION"));
