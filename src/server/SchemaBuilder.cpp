@@ -135,9 +135,13 @@ int upgradeSchema(data::Database& db, DatabaseKind kind) {
         for (const IndexDef& ix : t.indexes)
             db.execute(indexSql(t, ix));
     }
-    if (kind == DatabaseKind::Company)
+    if (kind == DatabaseKind::Company) {
         for (const ViewDef& v : companyViews())
             db.execute(QStringLiteral("CREATE VIEW %1 AS %2").arg(name(v.name), name(v.selectSql)));
+        // Statements join NullTable to get exactly one row (Id 0).
+        changes += db.execute(QStringLiteral("INSERT INTO NullTable (Id) SELECT 0 WHERE NOT EXISTS "
+                                             "(SELECT 1 FROM NullTable)"));
+    }
     if (stored != kSchemaVersion) {
         db.execute(
             QStringLiteral("UPDATE SchemaVersion SET Version = :v, UpgradeDate = :d"),

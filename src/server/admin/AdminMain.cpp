@@ -52,49 +52,47 @@ int demo(const data::ServerSpec& server, bool large) {
     server::DemoOptions options;
     options.large = large;
     bool created = false;
+    // The configuration rows first: the demo users, menus and the company
+    // DEMO keep their fixed ids only in a configuration database of their own.
     if (!server::configDatabaseExists(server)) {
         out() << "Creating the configuration database ZELT_CONFIG on " << server.describe() << " ...\n";
         out().flush();
         server::createConfigDatabase(server);
-        created = true;
-    }
-    if (!data::Database::databaseExists(server, kDemo)) {
-        out() << "Creating the demo company database DEMO ...\n";
-        out().flush();
-        server::createCompanyDatabase(server, kDemo);
-        {
+        try {
             data::Database config(QStringLiteral("CONFIG"));
             config.setServer(server);
             config.setDatabaseName(server::configDatabaseName(server));
             config.open();
-            data::Transaction tx(config);
             server::loadDemoConfig(config, kDemo, options);
-            tx.commit();
-        }
-        data::Database company(kDemo);
-        company.setServer(server);
-        company.setDatabaseName(kDemo);
-        company.open();
-        {
-            out() << "Loading the demo company ...\n";
-            out().flush();
-            data::Transaction tx(company);
-            server::loadDemoCompany(company, options);
-            tx.commit();
-        }
-        if (large) {
-            out() << "Adding the large volume (this takes a while) ...\n";
-            out().flush();
-            server::loadLargeVolume(company, options.runYear);
+        } catch (...) {
+            // Half a demo is worse than none: the next run starts afresh.
+            data::Database::dropDatabase(server, QStringLiteral("ZELT_CONFIG"));
+            throw;
         }
         created = true;
-    } else if (large) {
-        data::Database company(kDemo);
-        company.setServer(server);
-        company.setDatabaseName(kDemo);
+    }
+    data::Database company(kDemo);
+    company.setServer(server);
+    company.setDatabaseName(kDemo);
+    if (!data::Database::databaseExists(server, kDemo)) {
+        out() << "Creating the demo company database DEMO ...\n";
+        out().flush();
+        server::createCompanyDatabase(server, kDemo);
+        try {
+            company.open();
+            server::loadDemoCompany(company, options);
+        } catch (...) {
+            company.close();
+            data::Database::dropDatabase(server, kDemo);
+            throw;
+        }
+        created = true;
+    }
+    if (large) {
         company.open();
         if (company.scalar(QStringLiteral("SELECT COUNT(*) FROM Product")).toLongLong() < 100000) {
-            out() << "Adding the large volume to DEMO (this takes a while) ...\n";
+            out() << "Adding the large volume to DEMO: 100,000 products, 10,000 vendors, 50,000 orders "
+                     "(this takes a while) ...\n";
             out().flush();
             server::loadLargeVolume(company, options.runYear);
             created = true;
