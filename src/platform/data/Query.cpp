@@ -27,16 +27,22 @@ ParamList& Query::params() {
     return params_;
 }
 
-void Query::open() {
+std::unique_ptr<Statement> Query::run() {
     if (!db_)
         throw DatabaseError(QStringLiteral("%1: no database").arg(objectName()));
-    close();
     syncParams();
     if (!db_->isOpen())
         db_->open();
-    Statement st(*db_, sqlText());
-    st.bind(params_);
-    st.exec();
+    auto st = std::make_unique<Statement>(*db_, sqlText());
+    st->bind(params_);
+    st->exec();
+    return st;
+}
+
+void Query::open() {
+    close();
+    const std::unique_ptr<Statement> statement = run();
+    Statement& st = *statement;
 
     QVector<FieldDef> fields;
     fields.reserve(st.columnCount());
@@ -70,16 +76,6 @@ void Query::refresh() {
         setRecNo(at);
 }
 
-int Query::execSql() {
-    if (!db_)
-        throw DatabaseError(QStringLiteral("%1: no database").arg(objectName()));
-    syncParams();
-    if (!db_->isOpen())
-        db_->open();
-    Statement st(*db_, sqlText());
-    st.bind(params_);
-    st.exec();
-    return st.rowsAffected();
-}
+int Query::execSql() { return run()->rowsAffected(); }
 
 } // namespace zelt::data

@@ -5,9 +5,12 @@
 
 #include <QStringList>
 
+#include <memory>
+
 namespace zelt::data {
 
 class Database;
+class Statement;
 
 // A data set read by a statement with named parameters. The statement is
 // kept as lines because some steps of the forms replace one line.
@@ -39,6 +42,8 @@ public:
 
 private:
     void syncParams();
+    // Binds the parameters and runs the statement on the (opened) database.
+    std::unique_ptr<Statement> run();
 
     Database* db_;
     QStringList sql_;
