@@ -1,0 +1,1 @@
+target_sources(shell_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ServicesTest.cpp)
