@@ -180,7 +180,10 @@ public:
         if (t.startsWith(QLatin1String("BLOB")))
             return ValueKind::Blob;
         Q_UNUSED(metaTypeId);
-        return ValueKind::Raw; // an expression: keep what the engine computed
+        // An expression (MAX(PoDate), COALESCE(...)) has no declared type:
+        // keep what the engine computed, but read date texts as dates, as
+        // the other engine delivers them.
+        return ValueKind::Raw;
     }
     QString translateError(const QSqlError& e) const override {
         const QString native = errorText(e);
@@ -339,8 +342,27 @@ QVariant Dialect::fromDb(const QVariant& v, ValueKind kind) {
     if (v.isNull())
         return {};
     switch (kind) {
-    case ValueKind::Raw:
+    case ValueKind::Raw: {
+        // SQLite keeps dates as ISO texts; an expression over a date column
+        // (MAX(PoDate), COALESCE(...)) has no declared type and comes back as
+        // such a text: it is read as the date it is, as the other engine
+        // delivers it.
+        if (v.typeId() != QMetaType::QString)
+            return v;
+        const QString t = v.toString();
+        static const QRegularExpression date(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+        static const QRegularExpression dateTime(
+            QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}(\\.\\d{1,3})?$"));
+        if (t.size() == 10 && date.match(t).hasMatch()) {
+            const QDate d = QDate::fromString(t, kDateFormat);
+            return d.isValid() ? QVariant(d) : v;
+        }
+        if (t.size() >= 19 && t.size() <= 23 && dateTime.match(t).hasMatch()) {
+            const QVariant dt = fromDb(v, ValueKind::DateTime);
+            return dt.toDateTime().isValid() ? dt : v;
+        }
         return v;
+    }
     case ValueKind::Int:
         if (v.typeId() == QMetaType::Int)
             return v;

@@ -166,6 +166,14 @@ TEST_F(ParamsTest, DatesCompareAsDatesInWhere) {
     EXPECT_EQ(docNos(u"Stamp > :s"_s, {{u"s"_s, QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59, 998))}}),
               u"ABCD"_s);
     EXPECT_EQ(docNos(u"DAY(Stamp) = :d"_s, {{u"d"_s, 31}}), u"AC"_s);
+
+    // Expressions over date columns come back as dates on both engines.
+    Query last(&db);
+    last.setSql(u"SELECT MAX(DocDate) AS LastDate, MAX(Stamp) AS LastStamp, MAX(DocNo) AS LastNo FROM doc"_s);
+    last.open();
+    EXPECT_EQ(last.field(u"LastDate"_s).value(), QVariant(QDate(2026, 2, 1)));
+    EXPECT_EQ(last.field(u"LastStamp"_s).asDateTime(), QDateTime(QDate(2026, 2, 1), QTime(8, 30)));
+    EXPECT_EQ(last.field(u"LastNo"_s).value(), QVariant(u"D"_s));
 }
 
 TEST_F(ParamsTest, DecimalsKeepSixPlacesThroughSums) {
