@@ -1,6 +1,10 @@
 #include "app/Startup.h"
 
 #include "app/FormLogo.h"
+#include "masters/Dm_Misc.h"
+#include "masters/Dm_Product.h"
+#include "masters/Dm_Service.h"
+#include "masters/Dm_Vendor.h"
 #include "platform/data/Database.h"
 #include "platform/format/Convert.h"
 #include "platform/ui/Modal.h"
@@ -82,6 +86,10 @@ int runProgram(const QStringList& args) {
     dm->setCommandLineDatabase(arg(3));
     dm->freeSplash = freeFormLogo;
     auto config = std::make_unique<shell::TDMConfig>();
+    auto product = std::make_unique<masters::TDmProduct>();
+    auto service = std::make_unique<masters::TDmService>();
+    auto misc = std::make_unique<masters::TDmMisc>();
+    auto vendor = std::make_unique<masters::TDmVendor>();
     shell::setErrorLog([](const QString& message) {
         if (shell::DMConfig)
             shell::DMConfig->LogError(message);

@@ -124,6 +124,8 @@ bool notifyGuarded(QApplication& app, QObject* receiver, QEvent* event) {
     QString message;
     try {
         return app.QApplication::notify(receiver, event);
+    } catch (const data::AbortError&) {
+        return false; // the user has been told already
     } catch (...) {
         message = currentExceptionMessage();
     }

@@ -26,4 +26,13 @@ private:
     QString statement_;
 };
 
+// A silent stop: the user was already told why (a control refused what was
+// typed), so the action ends without another message. The application-wide
+// handler lets it pass without a dialog.
+class AbortError : public std::runtime_error {
+public:
+    AbortError()
+        : std::runtime_error("Operation aborted") {}
+};
+
 } // namespace zelt::data

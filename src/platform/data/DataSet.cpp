@@ -437,6 +437,10 @@ void DataSet::post() {
     requireActive();
     if (state_ != DataSetState::Edit && state_ != DataSetState::Insert)
         return;
+    bool accepted = true;
+    emit aboutToPost(&accepted);
+    if (!accepted)
+        throw AbortError();
     if (beforePost)
         beforePost(*this);
     Row& row = currentRow();

@@ -134,6 +134,11 @@ public:
     bool controlsDisabled() const { return controlsDisabled_ > 0; }
 
 signals:
+    // Before a pending edit is posted (by post() or by moving away): bound
+    // controls write what the user typed but has not left yet. A listener
+    // that refuses the value sets *accepted to false; the post then stops
+    // with an AbortError, the user having been told already.
+    void aboutToPost(bool* accepted);
     // Models follow the rows through these pairs.
     void aboutToReset();
     void rowAboutToBeInserted(int row);

@@ -68,7 +68,10 @@ int DataSetModel::fieldOf(int column) const {
 }
 
 int DataSetModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || !ds_ || !ds_->isActive())
+    // A closed data set holds no rows; the rows of an open one are counted
+    // as soon as they are in place (before the open has finished), so that
+    // the reset that announced them shows them.
+    if (parent.isValid() || !ds_)
         return 0;
     return ds_->recordCount();
 }
