@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/FormLogo.h"
+#include "lookup/Fr_SimpleSearch.h"
 #include "masters/Dm_Misc.h"
 #include "masters/Dm_Product.h"
 #include "masters/Dm_Service.h"
@@ -90,6 +91,9 @@ int runProgram(const QStringList& args) {
     auto service = std::make_unique<masters::TDmService>();
     auto misc = std::make_unique<masters::TDmMisc>();
     auto vendor = std::make_unique<masters::TDmVendor>();
+    // The company module offers the code-table search that the lookup
+    // library implements (the shell cannot depend on it).
+    lookup::installSimpleSearch();
     shell::setErrorLog([](const QString& message) {
         if (shell::DMConfig)
             shell::DMConfig->LogError(message);

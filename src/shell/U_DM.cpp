@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <stdexcept>
 
 namespace zelt::shell {
 
@@ -290,6 +291,31 @@ bool TDM::IsDateInRunYear(const QDate& docDate) {
 
 bool TDM::ConfirmMessage(const QString& text) {
     return ui::askYesNo(text, DialogColor, QColor(Qt::white));
+}
+
+// ------------------------------------------------------------ simple search
+
+namespace {
+TDM::SimpleSearchHook& simpleSearchHook() {
+    static TDM::SimpleSearchHook hook;
+    return hook;
+}
+} // namespace
+
+void TDM::setSimpleSearchHook(SimpleSearchHook hook) {
+    simpleSearchHook() = std::move(hook);
+}
+
+bool TDM::ShowSimpleSearch(const QString& caption, const QString& codeField, const QString& tableName,
+                           const QString& condition, const QString& descriptionField, QString* chosen) {
+    const SimpleSearchHook& hook = simpleSearchHook();
+    if (!hook)
+        throw std::logic_error("ShowSimpleSearch: the search dialogs are not installed");
+    QString code;
+    const bool ok = hook(caption, codeField, tableName, condition, descriptionField, code);
+    if (chosen)
+        *chosen = ok ? code : QString();
+    return ok;
 }
 
 // ------------------------------------------------------------ saving headers

@@ -100,6 +100,20 @@ public:
     QString FormatQtyInUnits(int unitId, double qty);
     QString FormatQtyPart(int unitId, int part, double qty);
 
+    // The search of a code table by its description: the dialog is made at
+    // the first call and kept for the run. Blank names mean "Code" and
+    // "Description", a blank caption "Search"; the condition may be empty.
+    // True when a row was chosen; its code is then in *chosen when given.
+    bool ShowSimpleSearch(const QString& caption, const QString& codeField, const QString& tableName,
+                          const QString& condition, const QString& descriptionField,
+                          QString* chosen = nullptr);
+    // The search dialogs live above the shell; the lookup library installs
+    // the function that opens the simple search.
+    using SimpleSearchHook =
+        std::function<bool(const QString& caption, const QString& codeField, const QString& tableName,
+                           const QString& condition, const QString& descriptionField, QString& chosen)>;
+    static void setSimpleSearchHook(SimpleSearchHook hook);
+
 private:
     void DMdataBeforeConnect(data::Database& db);
     void DMdataAfterConnect(data::Database& db);
