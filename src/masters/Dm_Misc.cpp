@@ -34,10 +34,8 @@ TDmMisc::~TDmMisc() {
 }
 
 bool TDmMisc::ExistsMisc(const QString& code) {
-    QChkMisc->close();
     QChkMisc->setParam(QStringLiteral("GetCode"), code);
-    QChkMisc->open();
-    return !QChkMisc->isEmpty();
+    return openFound(*QChkMisc);
 }
 
 } // namespace zelt::masters

@@ -116,10 +116,6 @@ void bindRoles(data::Query& q, UnitFlags flags, const char* notAsked) {
 }
 
 // Runs a query with its parameters set; true when it found a row.
-bool found(data::Query& q) {
-    q.open();
-    return !q.isEmpty();
-}
 
 } // namespace
 
@@ -156,12 +152,12 @@ bool TDmProduct::ExistsProduct(const QString& code) {
             : QStringLiteral("Inner Join Warehouse W On (W.Id = P.DefaultWh) ");
     bindUserWarehouses(*QChkProduct);
     QChkProduct->setParam(QStringLiteral("GetCode"), code);
-    const bool result = found(*QChkProduct);
+    const bool result = openFound(*QChkProduct);
 
     SpecialName.clear();
     if (result && configValue(QStringLiteral("SearchProductNo")).toInt() == 2) {
         QSpecialName->setParam(QStringLiteral("GetCode"), code);
-        if (found(*QSpecialName))
+        if (openFound(*QSpecialName))
             SpecialName = QSpecialName->field(QStringLiteral("ThaiName")).asString().trimmed();
     }
     return result;
@@ -172,14 +168,14 @@ bool TDmProduct::ExistsProductUnit(int productId, const QString& unitName, UnitF
     QChkUnit->setParam(QStringLiteral("GetProduct"), productId);
     QChkUnit->setParam(QStringLiteral("GetUnit"), unitName);
     bindRoles(*QChkUnit, flags, "X%");
-    return found(*QChkUnit);
+    return openFound(*QChkUnit);
 }
 
 QString TDmProduct::GetFirstUnit(int productId, UnitFlags flags) {
     QDefaultUnit->close();
     QDefaultUnit->setParam(QStringLiteral("GetId"), productId);
     bindRoles(*QDefaultUnit, flags, "%");
-    if (!found(*QDefaultUnit))
+    if (!openFound(*QDefaultUnit))
         return {};
     return QDefaultUnit->field(QStringLiteral("UnitName")).asString();
 }
@@ -192,7 +188,7 @@ QString TDmProduct::GetFirstUnit(int productId, UnitFlags flags, QString& unitNa
 bool TDmProduct::ExistsLotNo(const QString& code, const QDate& docDate) {
     QChkLotNo->close();
     QChkLotNo->setParam(QStringLiteral("GetCode"), code);
-    if (!found(*QChkLotNo))
+    if (!openFound(*QChkLotNo))
         return false;
     if (QChkLotNo->field(QStringLiteral("HasExpired")).asString() == QStringLiteral("N"))
         return true;
@@ -212,20 +208,20 @@ bool TDmProduct::ExistsWarehouse(const QString& code) {
                                                      : QString();
     bindUserWarehouses(*QChkWarehouse);
     QChkWarehouse->setParam(QStringLiteral("GetCode"), code);
-    return found(*QChkWarehouse);
+    return openFound(*QChkWarehouse);
 }
 
 bool TDmProduct::ExistsBarCode(const QString& code) {
     QChkBarCode->close();
     QChkBarCode->setParam(QStringLiteral("GetCode"), code);
-    return found(*QChkBarCode);
+    return openFound(*QChkBarCode);
 }
 
 bool TDmProduct::ExistsProjectItemCode(const QString& code, int projectId) {
     QChkProjectItemCode->close();
     QChkProjectItemCode->setParam(QStringLiteral("projectid"), projectId);
     QChkProjectItemCode->setParam(QStringLiteral("code"), code);
-    return found(*QChkProjectItemCode);
+    return openFound(*QChkProjectItemCode);
 }
 
 bool TDmProduct::ExistsPartSource(int unitId, int vendorId) {
@@ -235,14 +231,14 @@ bool TDmProduct::ExistsPartSource(int unitId, int vendorId) {
     QExistsPartSource->close();
     QExistsPartSource->setParam(QStringLiteral("GetId"), unitId);
     QExistsPartSource->setParam(QStringLiteral("GetVId"), vendorId);
-    return found(*QExistsPartSource);
+    return openFound(*QExistsPartSource);
 }
 
 bool TDmProduct::ExistsVendorPartCode(const QString& code, int vendorId) {
     QChkPartSource->close();
     QChkPartSource->setParam(QStringLiteral("GetCode"), code);
     QChkPartSource->setParam(QStringLiteral("GetVId"), vendorId);
-    return found(*QChkPartSource);
+    return openFound(*QChkPartSource);
 }
 
 } // namespace zelt::masters

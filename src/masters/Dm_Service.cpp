@@ -34,10 +34,8 @@ TDmService::~TDmService() {
 }
 
 bool TDmService::ExistsService(const QString& code) {
-    QChkService->close();
     QChkService->setParam(QStringLiteral("GetCode"), code);
-    QChkService->open();
-    return !QChkService->isEmpty();
+    return openFound(*QChkService);
 }
 
 } // namespace zelt::masters

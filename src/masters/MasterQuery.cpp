@@ -14,6 +14,11 @@ data::Query* makeMasterQuery(const char* name, const char* sql, QObject* parent)
     return q;
 }
 
+bool openFound(data::Query& query) {
+    query.open();
+    return !query.isEmpty();
+}
+
 QVariant configValue(const QString& column) {
     shell::TDM* dm = shell::DM;
     if (!dm)

@@ -14,6 +14,10 @@ namespace zelt::masters {
 // as a component and as a Qt object.
 data::Query* makeMasterQuery(const char* name, const char* sql, QObject* parent);
 
+// Opens the query with the parameters set and answers whether it found a row;
+// the query stays open on it.
+bool openFound(data::Query& query);
+
 // A column of the company settings row (Config), read from the company
 // module's QConfig; the connection is opened first when it is not yet, which
 // opens the settings. Null when the company has no settings row.

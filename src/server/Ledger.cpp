@@ -2,6 +2,7 @@
 
 #include "platform/data/Database.h"
 #include "platform/data/Query.h"
+#include "platform/format/Decimal.h"
 
 #include <cmath>
 
@@ -17,7 +18,7 @@ QString s(const char* text) {
 
 // Amounts of a voucher are in baht to the satang, halves away from zero.
 double round2(double v) {
-    return std::round(v * 100.0 + (v >= 0 ? 1e-9 : -1e-9)) / 100.0;
+    return format::roundToDecimals(v, 2);
 }
 
 struct Source {

@@ -28,31 +28,9 @@ QVariant in(const ParamList& p, const char* name) {
     return p.at(i).value;
 }
 
-// NewDocumentNo(@DocCode, @DocYear) -> @NewNo. The counter row stays locked
-// until the caller's transaction ends, so a second saver waits and then reads
-// the raised counter; a rollback gives the number back.
+// NewDocumentNo(@DocCode, @DocYear) -> @NewNo.
 void newDocumentNo(Database& db, ParamList& p) {
-    const QString code = in(p, "DocCode").toString().trimmed();
-    const int year = in(p, "DocYear").toInt();
-    QVariant id =
-        db.scalar(s("SELECT D.Id FROM DocNoConvert V INNER JOIN DocumentNo D ON (V.DocumentNo = D.Id) "
-                    "WHERE V.Code = :Code AND V.DocYear = :DocYear"),
-                  {{s("Code"), code}, {s("DocYear"), year}});
-    if (!id.isValid())
-        id = db.scalar(s("SELECT Id FROM DocumentNo WHERE Code = :Code AND DocYear = :DocYear"),
-                       {{s("Code"), code}, {s("DocYear"), year}});
-    if (!id.isValid())
-        throw DatabaseError(
-            QStringLiteral("No numbering for document code '%1' in the year %2.").arg(code).arg(year));
-    // One statement raises and reads the counter, so that no other saver
-    // can come between the two, with or without the caller's transaction.
-    data::Query row(&db);
-    row.setSql(s("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 WHERE Id = :Id "
-                 "RETURNING Prefix, LastNo, DocumentLength"));
-    row.setParam(s("Id"), id);
-    row.open();
-    p.set(s("NewNo"), formatDocumentNo(row.field(s("Prefix")).asString(), row.field(s("LastNo")).asLargeInt(),
-                                       row.field(s("DocumentLength")).asInteger(), code));
+    p.set(s("NewNo"), nextDocumentNo(db, in(p, "DocCode").toString(), in(p, "DocYear").toInt()));
 }
 
 void userAddLog(Database& db, ParamList& p) {
@@ -137,6 +115,32 @@ void addErrorLog(Database& db, ParamList& p) {
 }
 
 } // namespace
+
+// The counter row stays locked until the caller's transaction ends, so a
+// second saver waits and then reads the raised counter; a rollback gives the
+// number back.
+QString nextDocumentNo(Database& db, const QString& docCode, int year) {
+    const QString code = docCode.trimmed();
+    const ParamList key{{s("Code"), code}, {s("DocYear"), year}};
+    QVariant id =
+        db.scalar(s("SELECT D.Id FROM DocNoConvert V INNER JOIN DocumentNo D ON (V.DocumentNo = D.Id) "
+                    "WHERE V.Code = :Code AND V.DocYear = :DocYear"),
+                  key);
+    if (!id.isValid())
+        id = db.scalar(s("SELECT Id FROM DocumentNo WHERE Code = :Code AND DocYear = :DocYear"), key);
+    if (!id.isValid())
+        throw DatabaseError(
+            QStringLiteral("No numbering for document code '%1' in the year %2.").arg(code).arg(year));
+    // One statement raises and reads the counter, so that no other saver
+    // can come between the two, with or without the caller's transaction.
+    data::Query row(&db);
+    row.setSql(s("UPDATE DocumentNo SET LastNo = COALESCE(LastNo, 0) + 1 WHERE Id = :Id "
+                 "RETURNING Prefix, LastNo, DocumentLength"));
+    row.setParam(s("Id"), id);
+    row.open();
+    return formatDocumentNo(row.field(s("Prefix")).asString(), row.field(s("LastNo")).asLargeInt(),
+                            row.field(s("DocumentLength")).asInteger(), code);
+}
 
 QString formatDocumentNo(const QString& prefix, qint64 counter, int length, const QString& code) {
     const QString digits = QString::number(counter);

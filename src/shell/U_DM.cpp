@@ -52,6 +52,19 @@ QString withoutTrailingBlanks(const QString& text) {
     return text.left(n);
 }
 
+// A quantity in smallest units as whole units of a size and the smallest
+// units left over. A unit without a proper size counts as the smallest unit,
+// so that no quantity is shown twice.
+struct UnitSplit {
+    double whole;
+    double rest;
+};
+UnitSplit splitUnits(double qty, int fraction) {
+    const int f = std::max(fraction, 1);
+    const double whole = std::trunc(qty / f);
+    return {whole, qty - whole * f};
+}
+
 QString fmt(const QString& mask, double value) {
     return format::formatFloat(mask, value);
 }
@@ -399,13 +412,9 @@ QString TDM::FormatQtyInUnits(int unitId, double qty) {
     if (fraction == 1) {
         result = fmt(maskF, qty) + large;
     } else {
-        // A unit without a proper size counts as the smallest unit, so that
-        // no quantity is shown twice.
-        const int f = std::max(fraction, 1);
-        const double whole = std::trunc(qty / f);
+        const auto [whole, rest] = splitUnits(qty, fraction);
         if (whole != 0)
             result = fmt(QStringLiteral("###,###,##0 "), whole) + large;
-        const double rest = qty - whole * f;
         if (rest != 0)
             result += fmt(maskF, std::abs(rest)) + small;
     }
@@ -435,11 +444,9 @@ QString TDM::FormatQtyPart(int unitId, int part, double qty) {
     if (fraction == 1) {
         small = fmt(plainMask, qty) + lUnit;
     } else {
-        const int f = std::max(fraction, 1);
-        const double whole = std::trunc(qty / f);
+        const auto [whole, rest] = splitUnits(qty, fraction);
         if (whole != 0)
             large = fmt(QStringLiteral("###,###,##0 "), whole) + lUnit;
-        const double rest = qty - whole * f;
         if (rest != 0)
             small = fmt(QStringLiteral(" ######.###### "), std::abs(rest)) + sUnit;
     }

@@ -46,42 +46,32 @@ void UpdateSql::endApply() {
     prepared_.clear();
 }
 
-void UpdateSql::apply(UpdateStatus status, const QVector<FieldDef>& fields, const QVector<QVariant>& values,
-                      const QVector<QVariant>& old) {
-    if (!db_)
-        throw DatabaseError(QStringLiteral("%1: no database").arg(objectName()));
-    const QStringList* lines = nullptr;
-    switch (status) {
-    case UpdateStatus::Inserted:
-        lines = &insert_;
-        break;
-    case UpdateStatus::Modified:
-        lines = &modify_;
-        break;
-    case UpdateStatus::Deleted:
-        lines = &delete_;
-        break;
-    case UpdateStatus::Unmodified:
-        return;
-    }
-    const QString sql = lines->join(QLatin1Char('\n')).trimmed();
+Statement& UpdateSql::statementFor(UpdateStatus status, std::unique_ptr<Statement>& local) {
+    // While a data set applies its rows, each statement is prepared once.
+    std::unique_ptr<Statement>& slot = applying_ ? prepared_[int(status)] : local;
+    if (slot)
+        return *slot;
+    const QStringList& lines = status == UpdateStatus::Inserted   ? insert_
+                               : status == UpdateStatus::Modified ? modify_
+                                                                  : delete_;
+    const QString sql = lines.join(QLatin1Char('\n')).trimmed();
     if (sql.isEmpty())
         throw DatabaseError(QStringLiteral("%1: no SQL statement available").arg(objectName()));
     if (!db_->isOpen())
         db_->open();
+    slot = std::make_unique<Statement>(*db_, sql);
+    return *slot;
+}
 
+void UpdateSql::apply(UpdateStatus status, const QVector<FieldDef>& fields, const QVector<QVariant>& values,
+                      const QVector<QVariant>& old) {
+    if (!db_)
+        throw DatabaseError(QStringLiteral("%1: no database").arg(objectName()));
+    if (status == UpdateStatus::Unmodified)
+        return;
     std::unique_ptr<Statement> local;
-    Statement* st = nullptr;
-    if (applying_) {
-        auto& slot = prepared_[int(status)];
-        if (!slot)
-            slot = std::make_unique<Statement>(*db_, sql);
-        st = slot.get();
-    } else {
-        local = std::make_unique<Statement>(*db_, sql);
-        st = local.get();
-    }
-    st->bind([&](const QString& name) -> QVariant {
+    Statement& st = statementFor(status, local);
+    st.bind([&](const QString& name) -> QVariant {
         if (name.startsWith(QLatin1String("OLD_"), Qt::CaseInsensitive)) {
             const int i = findField(fields, QStringView(name).mid(4));
             if (i >= 0)
@@ -89,10 +79,10 @@ void UpdateSql::apply(UpdateStatus status, const QVector<FieldDef>& fields, cons
         }
         const int i = findField(fields, name);
         if (i < 0)
-            throw DatabaseError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), name), sql);
+            throw DatabaseError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), name), st.sql());
         return values[i];
     });
-    st->exec();
+    st.exec();
 }
 
 } // namespace zelt::data

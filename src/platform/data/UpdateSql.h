@@ -39,6 +39,10 @@ public:
     void endApply();
 
 private:
+    // The prepared statement of a kind of change: the one kept for this
+    // apply, or a new one held by `local`.
+    Statement& statementFor(UpdateStatus status, std::unique_ptr<Statement>& local);
+
     Database* db_;
     QStringList insert_, modify_, delete_;
     bool applying_ = false;

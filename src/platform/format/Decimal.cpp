@@ -113,4 +113,10 @@ std::string toFixedText(const Decimal& decimal, int minDecimals) {
     return text;
 }
 
+double roundToDecimals(double value, int decimals) {
+    if (!std::isfinite(value))
+        return value;
+    return toDouble(toDecimal(value, 15, decimals));
+}
+
 } // namespace zelt::format

@@ -48,6 +48,11 @@ double toDouble(const Decimal& decimal);
 // Not for infinities and NaN: the caller formats those itself.
 Decimal toDecimal(double value, int precision, int decimals);
 
+// A value rounded to a number of decimals as amounts are rounded: on its
+// decimal digits (15 significant), halves away from zero. 1.005 to two
+// decimals is 1.01.
+double roundToDecimals(double value, int decimals);
+
 // The fixed-notation text of a decimal: "-123.45", "0.05", "0"; with at least
 // minDecimals digits after the point (zeros added), and no point when there are
 // no decimals to show.

@@ -16,24 +16,9 @@ namespace zelt::server::demo {
 
 namespace {
 
-double round2(double v) {
-    return std::round(v * 100.0) / 100.0;
-}
-
 // Reserves the next number of a numbering code, as saving a document does.
 QString takeNumber(data::Database& db, const QString& code, const QDate& date) {
-    const data::ParamList key{{u"Code"_s, code}, {u"DocYear"_s, date.year()}};
-    db.execute(u"UPDATE DocumentNo SET LastNo = LastNo + 1 WHERE Code = :Code AND DocYear = :DocYear"_s, key);
-    const QString prefix =
-        db.scalar(u"SELECT Prefix FROM DocumentNo WHERE Code = :Code AND DocYear = :DocYear"_s, key)
-            .toString();
-    const qint64 counter =
-        db.scalar(u"SELECT LastNo FROM DocumentNo WHERE Code = :Code AND DocYear = :DocYear"_s, key)
-            .toLongLong();
-    const int length =
-        db.scalar(u"SELECT DocumentLength FROM DocumentNo WHERE Code = :Code AND DocYear = :DocYear"_s, key)
-            .toInt();
-    return formatDocumentNo(prefix, counter, length, code);
+    return nextDocumentNo(db, code, date.year());
 }
 
 QDate documentDate(int runYear, int daysBack) {

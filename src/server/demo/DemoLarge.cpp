@@ -96,10 +96,6 @@ const char* const kThaiA[] = {"สยาม",   "ไทย",  "รุ่งเ�
 const char* const kThaiB[] = {"การช่าง",    "อินดัสทรี",  "เทรดดิ้ง",  "ซัพพลาย",
                               "เอ็นจิเนียริ่ง", "โลจิสติกส์", "เครื่องกล", "พาณิชย์"};
 
-double round2(double v) {
-    return std::round(v * 100.0) / 100.0;
-}
-
 } // namespace
 
 void loadLargeVolume(data::Database& db, int runYear) {

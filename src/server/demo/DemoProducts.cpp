@@ -224,10 +224,6 @@ QString gs1Prefix(const QString& country) {
     return u"885"_s;
 }
 
-double round2(double v) {
-    return std::round(v * 100.0) / 100.0;
-}
-
 void loadWarehouses(data::Database& db) {
     struct Wh {
         const char* code;
@@ -337,8 +333,8 @@ void loadGoods(data::Database& db, int runYear) {
                              QString::number(itemNo).rightJustified(5, u'0');
         int level = 0;
         bool firstPurchaseUnit = true;
-        for (const QString& spec : u8(item.units).split(u',')) {
-            const QStringList part = spec.split(u':');
+        for (const QString& unitText : u8(item.units).split(u',')) {
+            const QStringList part = unitText.split(u':');
             const int fraction = part[1].toInt();
             const QString roles = part[2];
             const QString digits = level == 0 ? base : QString::number(level) + base;

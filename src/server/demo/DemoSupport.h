@@ -3,6 +3,7 @@
 // Helpers shared by the demo loaders. Internal to the demo data.
 
 #include "platform/data/Params.h"
+#include "platform/format/Decimal.h"
 
 #include <QDate>
 #include <QString>
@@ -18,6 +19,11 @@ struct DemoOptions;
 namespace zelt::server::demo {
 
 using namespace Qt::Literals::StringLiterals;
+
+// Money of the demo documents, to the satang as the forms round it.
+inline double round2(double v) {
+    return format::roundToDecimals(v, 2);
+}
 
 // UTF-8 text of the data tables below (Thai names are written as UTF-8).
 inline QString u8(const char* text) {
